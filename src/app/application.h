@@ -1,0 +1,40 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/main_window.h"
+#include "extract/extraction.h"
+#include "platform/hit_test_record.h"
+
+struct ApplicationSettings {
+  std::filesystem::path runDirectory;  // where the program keeps its two files
+  std::string versionUrl;              // the published version file
+  std::string caFile;                  // CA bundle to trust instead of the system's; may be empty
+};
+
+// The program's window with every handler bound to its event, and the services they use.
+class Application {
+ public:
+  Application(ApplicationSettings settings, HitTestRecord& hitTestRecord);
+  ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // Builds the window hidden, raises its created event, shows it and raises its first
+  // activation; returns when the first-activation handler has.
+  void Load();
+
+  MainWindow& Window() { return *window_; }
+  WindowControls& Controls() { return *controls_; }
+
+ private:
+  void BindEvents();
+
+  ApplicationSettings settings_;
+  HitTestRecord& hitTestRecord_;
+  std::unique_ptr<MainWindow> window_;
+  std::shared_ptr<WindowControls> controls_;
+  FetchServices fetch_;
+};
