@@ -2,7 +2,12 @@
 
 #include <QPushButton>
 
+#include <QRadioButton>
+
+#include "app/controls.h"
 #include "app/qt_window_controls.h"
+#include "platform/worker.h"
+#include "store/settings.h"
 
 Application::Application(ApplicationSettings settings, HitTestRecord& hitTestRecord)
     : settings_(std::move(settings)), hitTestRecord_(hitTestRecord) {}
@@ -17,6 +22,7 @@ void Application::Load() {
   fetch_ = FetchServices{controls_, std::make_shared<QtClipboard>(window_->Thread()),
                          std::make_shared<FetchQueue>()};
   BindEvents();
+  QObject::connect(window_.get(), &MainWindow::created, window_.get(), [this] { PrepareMainWindow(); });
   emit window_->created();
   window_->ShowAndActivate();
 }
@@ -28,4 +34,24 @@ void Application::BindEvents() {
   };
   clicked(control::按钮1, [this] { ManualFetch(fetch_); });
   clicked(control::按钮2, [this] { AutomaticFetch(fetch_); });
+  clicked(control::按钮3, [this] { ClearVisitorText(*controls_, settings_.runDirectory); });
+
+  for (const KeptBox& kept : KeptBoxes())
+    QObject::connect(window.ControlAs<EditBox>(kept.box), &EditBox::textChangedEvent, &window,
+                     [this, kept] { SaveNote(*controls_, settings_.runDirectory, kept.box, kept.key); });
+  QObject::connect(window.ControlAs<EditBox>(control::宝贝标题), &EditBox::textChangedEvent, &window,
+                   [this] { SaveItemTitle(*controls_, settings_.runDirectory); });
+  for (int slot = 1; slot <= 4; ++slot)
+    QObject::connect(window.ControlAs<QRadioButton>(TitleSlotButton(slot)), &QRadioButton::clicked, &window,
+                     [this, slot] { SelectTitleSlot(*controls_, settings_.runDirectory, slot); });
+
+  QObject::connect(&window, &MainWindow::willBeDestroyed, &window,
+                   [this] { SaveVisitorText(*controls_, settings_.runDirectory, *visitorText_); });
+}
+
+void Application::PrepareMainWindow() {
+  controls_->SetOuterWidth(800);
+  StartWorker([controls = controls_, runDirectory = settings_.runDirectory, visitorText = visitorText_] {
+    LoadSavedState(*controls, runDirectory, *visitorText);
+  });
 }

@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "extract/extraction.h"
 #include "platform/hit_test_record.h"
+#include "store/visitor_text.h"
 
 struct ApplicationSettings {
   std::filesystem::path runDirectory;  // where the program keeps its two files
@@ -31,10 +32,13 @@ class Application {
 
  private:
   void BindEvents();
+  // Handler of the window's created event, while the window is still hidden.
+  void PrepareMainWindow();
 
   ApplicationSettings settings_;
   HitTestRecord& hitTestRecord_;
   std::unique_ptr<MainWindow> window_;
   std::shared_ptr<WindowControls> controls_;
   FetchServices fetch_;
+  std::shared_ptr<VisitorTextState> visitorText_ = std::make_shared<VisitorTextState>();
 };

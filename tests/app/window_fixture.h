@@ -60,6 +60,7 @@ class WindowTest : public ::testing::Test {
     application_ = std::make_unique<Application>(Settings(), hitTestRecord_);
     application_->Load();
     QApplication::setActiveWindow(&Window());
+    StopWorkers();  // the loader
   }
 
   virtual ApplicationSettings Settings() { return {runDirectory_, "", ""}; }

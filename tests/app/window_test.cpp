@@ -94,8 +94,6 @@ TEST_F(WindowDefinition, WindowHasAFixedFrameWithoutMaximiseAndStartsEmpty) {
   EXPECT_EQ(Controls().CurrentSelection(control::组合框_排序列), 0);
   EXPECT_EQ(Controls().CurrentSelection(control::组合框_升降序), 1);
   EXPECT_FALSE(Get<QComboBox>(control::组合框_排序列)->isEditable());
-  for (const auto* radio : {"单选框1", "单选框2", "单选框3", "单选框4"})
-    EXPECT_FALSE(Controls().IsChecked(radio)) << radio;
   EXPECT_EQ(Get<QTableView>(control::超级列表框1)->columnWidth(0), 35);
   EXPECT_EQ(Get<QTableView>(control::超级列表框2)->columnWidth(1), 250);
   EXPECT_EQ(Get<QTableView>(control::超级列表框2)->selectionBehavior(), QAbstractItemView::SelectRows);
