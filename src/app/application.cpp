@@ -35,6 +35,12 @@ void Application::BindEvents() {
   clicked(control::按钮1, [this] { ManualFetch(fetch_); });
   clicked(control::按钮2, [this] { AutomaticFetch(fetch_); });
   clicked(control::按钮3, [this] { ClearVisitorText(*controls_, settings_.runDirectory); });
+  clicked(control::按钮4, [this] { CountEntrySources(*controls_, countGeneration_); });
+  clicked(control::按钮5, [this] { SortStatisticsList(*controls_, collation_); });
+  QObject::connect(window.ControlAs<ReportList>(control::超级列表框2), &ReportList::leftMousePressed, &window,
+                   [this](int x, int y, int keyState) {
+                     CopyClickedCell(*controls_, *fetch_.clipboard, hitTestRecord_, x, y, keyState);
+                   });
 
   for (const KeptBox& kept : KeptBoxes())
     QObject::connect(window.ControlAs<EditBox>(kept.box), &EditBox::textChangedEvent, &window,

@@ -6,7 +6,9 @@
 
 #include "app/main_window.h"
 #include "extract/extraction.h"
+#include "app/qt_collation.h"
 #include "platform/hit_test_record.h"
+#include "stats/statistics.h"
 #include "store/visitor_text.h"
 
 struct ApplicationSettings {
@@ -41,4 +43,6 @@ class Application {
   std::shared_ptr<WindowControls> controls_;
   FetchServices fetch_;
   std::shared_ptr<VisitorTextState> visitorText_ = std::make_shared<VisitorTextState>();
+  CountGeneration countGeneration_;
+  QtCollation collation_;
 };
