@@ -1,11 +1,11 @@
 #include "stats/statistics.h"
 
+#include <chrono>
 #include <cmath>
 #include <limits>
 #include <string_view>
 #include <unordered_map>
 
-#include "platform/event_pump.h"
 #include "stats/text_array_search.h"
 #include "text/codepage.h"
 
@@ -49,15 +49,26 @@ void CountEntrySources(WindowControls& window, CountGeneration& generation) {
   TextArray distinct = sources;
   RemoveDuplicateTexts(distinct);
 
-  EventPump pump(window);
-  for (std::size_t j = 0; j < distinct.size(); ++j) {
-    const int row = window.AppendRow(control::超级列表框2);
-    window.SetCellText(control::超级列表框2, row, 0, IntegerToText(occurrences[distinct[j]]));
-    window.SetCellText(control::超级列表框2, row, 1, distinct[j]);
-    window.SetLabelText(control::透明标签1,
-                        Concat(Words().total, IntegerToText(window.RowCount(control::超级列表框1)),
-                               Words().counted, IntegerToText(static_cast<std::int64_t>(j) + 1), Words().unit));
-    pump.Step();
+  // Rows are added in batches of one frame's time, so the list takes them in one go and
+  // the window processes its events between batches.
+  using Clock = std::chrono::steady_clock;
+  constexpr auto kFrame = std::chrono::milliseconds(16);
+  std::size_t next = 0;
+  while (next < distinct.size()) {
+    window.RunAsOneOperation([&] {
+      const auto frameEnd = Clock::now() + kFrame;
+      do {
+        const int row = window.AppendRow(control::超级列表框2);
+        window.SetCellText(control::超级列表框2, row, 0, IntegerToText(occurrences[distinct[next]]));
+        window.SetCellText(control::超级列表框2, row, 1, distinct[next]);
+        ++next;
+      } while (next < distinct.size() && Clock::now() < frameEnd);
+      window.SetLabelText(control::透明标签1,
+                          Concat(Words().total, IntegerToText(window.RowCount(control::超级列表框1)),
+                                 Words().counted, IntegerToText(static_cast<std::int64_t>(next)), Words().unit));
+    });
+    if (next == distinct.size()) return;
+    window.ProcessPendingEvents();
     if (generation.latest != self) return;  // a newer count has cleared the list and filled it
   }
 }
