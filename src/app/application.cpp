@@ -8,6 +8,7 @@
 #include "app/qt_window_controls.h"
 #include "platform/worker.h"
 #include "store/settings.h"
+#include "update/version_check.h"
 
 Application::Application(ApplicationSettings settings, HitTestRecord& hitTestRecord)
     : settings_(std::move(settings)), hitTestRecord_(hitTestRecord) {}
@@ -23,6 +24,8 @@ void Application::Load() {
                          std::make_shared<FetchQueue>()};
   BindEvents();
   QObject::connect(window_.get(), &MainWindow::created, window_.get(), [this] { PrepareMainWindow(); });
+  QObject::connect(window_.get(), &MainWindow::firstActivated, window_.get(),
+                   [this] { PublishedVersionCheck(*controls_, settings_.versionFile, messageBox_); });
   emit window_->created();
   window_->ShowAndActivate();
 }

@@ -7,14 +7,15 @@
 #include "app/main_window.h"
 #include "extract/extraction.h"
 #include "app/qt_collation.h"
+#include "app/qt_message_box.h"
+#include "platform/https_fetch.h"
 #include "platform/hit_test_record.h"
 #include "stats/statistics.h"
 #include "store/visitor_text.h"
 
 struct ApplicationSettings {
   std::filesystem::path runDirectory;  // where the program keeps its two files
-  std::string versionUrl;              // the published version file
-  std::string caFile;                  // CA bundle to trust instead of the system's; may be empty
+  HttpsFetchOptions versionFile;       // the published version file's address and TLS trust
 };
 
 // The program's window with every handler bound to its event, and the services they use.
@@ -45,4 +46,5 @@ class Application {
   std::shared_ptr<VisitorTextState> visitorText_ = std::make_shared<VisitorTextState>();
   CountGeneration countGeneration_;
   QtCollation collation_;
+  QtMessageBox messageBox_;
 };

@@ -80,6 +80,8 @@ struct SlotCase {
   const char* title;
 };
 
+void PrintTo(const SlotCase& slotCase, std::ostream* out) { *out << slotCase.what; }
+
 class ChosenSlot : public SavedState, public ::testing::WithParamInterface<SlotCase> {
  protected:
   void BeforeLoad() override { WriteBytes(SettingsFile(), G(GetParam().settings)); }
