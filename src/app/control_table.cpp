@@ -29,3 +29,9 @@ const std::vector<ControlDefinition>& ControlTable() {
   };
   return table;
 }
+
+bool IsMultiLineEdit(ControlName name) {
+  for (const ControlDefinition& definition : ControlTable())
+    if (definition.name == name) return definition.kind == ControlKind::MultiLineEdit;
+  return false;
+}

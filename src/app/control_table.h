@@ -25,5 +25,8 @@ struct ControlDefinition {
 
 const std::vector<ControlDefinition>& ControlTable();
 
+// The kind of the named control; a multi-line edit box only for 编辑框5.
+bool IsMultiLineEdit(ControlName name);
+
 inline constexpr int kDefinedWindowWidth = 1008;
 inline constexpr int kDefinedWindowHeight = 550;

@@ -21,17 +21,35 @@ void EditBox::SetTextFromProgram(const QString& text) {
   emit textChangedEvent();
 }
 
-namespace {
-
-// The box holds lines as blocks; CR LF, a lone CR and a lone LF each end one.
-QString AsBlocks(const Text& text) {
-  QString string = ToQString(text);
-  string.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  string.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return string;
+QString BlocksOfText(const Text& text) {
+  // One pass: replacing in place would move the rest of a large text at every line.
+  const QString string = ToQString(text);
+  QString blocks;
+  blocks.reserve(string.size());
+  for (qsizetype i = 0; i < string.size(); ++i) {
+    if (string[i] != QLatin1Char('\r')) {
+      blocks.append(string[i]);
+      continue;
+    }
+    blocks.append(QLatin1Char('\n'));
+    if (i + 1 < string.size() && string[i + 1] == QLatin1Char('\n')) ++i;
+  }
+  return blocks;
 }
 
-}  // namespace
+Text TextOfBlocks(const QString& raw) {
+  // Blocks end with U+2029 and Shift+Enter breaks with U+2028: both are line ends.
+  QString lines;
+  lines.reserve(raw.size() + raw.size() / 16);
+  for (const QChar c : raw) {
+    if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == QLatin1Char('\n')) {
+      lines.append(QStringLiteral("\r\n"));
+    } else {
+      lines.append(c);
+    }
+  }
+  return FromQString(lines);
+}
 
 MultiLineEditBox::MultiLineEditBox(QWidget* parent) : QPlainTextEdit(parent) {
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -39,23 +57,33 @@ MultiLineEditBox::MultiLineEditBox(QWidget* parent) : QPlainTextEdit(parent) {
   setLineWrapMode(QPlainTextEdit::WidgetWidth);
   setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   setTabChangesFocus(true);
+  connect(document(), &QTextDocument::contentsChanged, this, [this] { knownIsCurrent_ = false; });
 }
 
-Text MultiLineEditBox::WholeText() const {
-  // The raw text keeps every character (no-break spaces too); blocks end with U+2029 and
-  // Shift+Enter breaks with U+2028, both of which are line ends of the box.
-  QString raw = document()->toRawText();
-  raw.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-  raw.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
-  return FromQString(raw);
+QString MultiLineEditBox::RawText() const {
+  if (!knownIsCurrent_) {
+    // The raw text keeps every character, no-break spaces too, which the plain text does not.
+    known_ = document()->toRawText();
+    knownIsCurrent_ = true;
+  }
+  return known_;
 }
 
-void MultiLineEditBox::SetWholeText(const Text& text) { setPlainText(AsBlocks(text)); }
+void MultiLineEditBox::SetBlocks(const QString& blocks) {
+  setPlainText(blocks);
+  known_ = blocks;
+  knownIsCurrent_ = true;
+}
 
-void MultiLineEditBox::AppendText(const Text& text) {
+void MultiLineEditBox::AppendBlocks(const QString& blocks) {
+  const bool wasCurrent = knownIsCurrent_;
   moveCursor(QTextCursor::End);
-  insertPlainText(AsBlocks(text));
+  insertPlainText(blocks);
   ensureCursorVisible();
+  if (wasCurrent) {
+    known_ += blocks;
+    knownIsCurrent_ = true;
+  }
 }
 
 ReportList::ReportList(const QStringList& headers, QWidget* parent)

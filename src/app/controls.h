@@ -24,16 +24,29 @@ class EditBox : public QLineEdit {
 };
 
 // The multi-line edit box. Its text is every character as pasted or set, with lines ended
-// by CR LF.
+// by CR LF. The conversions between that text and the box's blocks are free functions, so
+// that a worker does them on its own thread and the window's thread only the box's part.
 class MultiLineEditBox : public QPlainTextEdit {
   Q_OBJECT
 
  public:
   explicit MultiLineEditBox(QWidget* parent);
-  Text WholeText() const;
-  void SetWholeText(const Text& text);
-  void AppendText(const Text& text);
+  // Blocks separated by U+2029 or LF, every other character as it is.
+  QString RawText() const;
+  void SetBlocks(const QString& blocks);
+  void AppendBlocks(const QString& blocks);
+
+ private:
+  // The text as last set or appended by the program, until the user changes it: rebuilding
+  // a long text from the document costs the window's thread most of a second.
+  mutable QString known_;
+  mutable bool knownIsCurrent_ = true;
 };
+
+// The box's raw text as the program's text, every block ended by CR LF but the last.
+Text TextOfBlocks(const QString& raw);
+// The program's text as blocks: CR LF, a lone CR and a lone LF each end one.
+QString BlocksOfText(const Text& text);
 
 // A report list: header, full-row single selection, grid lines, no editing or sorting by
 // the user. The left-mouse-pressed event comes from its own area only, before the list

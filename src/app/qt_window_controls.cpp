@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QRadioButton>
 
+#include "app/control_table.h"
 #include "app/controls.h"
 #include "app/qt_text.h"
 
@@ -15,24 +16,29 @@ ReportListModel* QtWindowControls::Rows(ControlName list) const {
   return view ? &view->Rows() : nullptr;
 }
 
+// The texts are converted on the calling thread; the window's thread only reads or sets
+// the box, so a worker reading a long text keeps the window answering.
 Text QtWindowControls::EditText(ControlName box) {
-  return OnWindowThread([&]() -> Text {
-    if (auto* line = window_.ControlAs<EditBox>(box)) return FromQString(line->text());
-    if (auto* multi = window_.ControlAs<MultiLineEditBox>(box)) return multi->WholeText();
-    return {};
+  const QString text = OnWindowThread([&] {
+    if (auto* line = window_.ControlAs<EditBox>(box)) return line->text();
+    if (auto* multi = window_.ControlAs<MultiLineEditBox>(box)) return multi->RawText();
+    return QString();
   });
+  return IsMultiLineEdit(box) ? TextOfBlocks(text) : FromQString(text);
 }
 
 void QtWindowControls::SetEditText(ControlName box, const Text& text) {
+  const QString converted = IsMultiLineEdit(box) ? BlocksOfText(text) : ToQString(text);
   OnWindowThread([&] {
-    if (auto* line = window_.ControlAs<EditBox>(box)) line->SetTextFromProgram(ToQString(text));
-    if (auto* multi = window_.ControlAs<MultiLineEditBox>(box)) multi->SetWholeText(text);
+    if (auto* line = window_.ControlAs<EditBox>(box)) line->SetTextFromProgram(converted);
+    if (auto* multi = window_.ControlAs<MultiLineEditBox>(box)) multi->SetBlocks(converted);
   });
 }
 
 void QtWindowControls::AppendEditText(ControlName box, const Text& text) {
+  const QString blocks = BlocksOfText(text);
   OnWindowThread([&] {
-    if (auto* multi = window_.ControlAs<MultiLineEditBox>(box)) multi->AppendText(text);
+    if (auto* multi = window_.ControlAs<MultiLineEditBox>(box)) multi->AppendBlocks(blocks);
   });
 }
 

@@ -91,8 +91,7 @@ void ReportListModel::SortRows(std::intptr_t sortValue, const RowComparison& com
   }
 
   emit layoutAboutToBeChanged();
-  std::vector<Row> sorted;
-  sorted.reserve(rows_.size());
+  std::deque<Row> sorted;
   std::vector<int> newPosition(rows_.size());
   for (std::size_t i = 0; i < order.size(); ++i) {
     newPosition[order[i]] = static_cast<int>(i);

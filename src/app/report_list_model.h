@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <deque>
 #include <vector>
 
 #include "platform/window_controls.h"
@@ -41,7 +42,7 @@ class ReportListModel : public QAbstractTableModel {
   bool Exists(int row, int column) const;
 
   QStringList headers_;
-  std::vector<Row> rows_;
+  std::deque<Row> rows_;  // grows without moving its rows, which a vector of a million would
   std::size_t shown_ = 0;  // rows the view has been told of
   int bulk_ = 0;
 };

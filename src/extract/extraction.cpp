@@ -24,6 +24,7 @@ const Literals& Words() {
 // Rows are handed to the window in batches, so that a long fetch costs the window's thread
 // one wait per batch instead of six per row; the label still counts up between batches.
 constexpr auto kBatchTime = std::chrono::milliseconds(20);
+constexpr std::size_t kBatchRows = 4096;  // what the window's thread adds in a few milliseconds
 
 void AddRows(WindowControls& window, const std::vector<std::array<Text, 3>>& rows) {
   window.RunAsOneOperation([&] {
@@ -92,7 +93,8 @@ void FillRecordList(WindowControls& window, const RegexObject& regex) {
   for (int match = 1; match <= count; ++match) {
     rows.push_back({regex.SubmatchText(match, 1), regex.SubmatchText(match, 2),
                     regex.SubmatchText(match, 3)});
-    if (match == count || std::chrono::steady_clock::now() - batchStart >= kBatchTime) {
+    if (match == count || rows.size() >= kBatchRows ||
+        std::chrono::steady_clock::now() - batchStart >= kBatchTime) {
       AddRows(window, rows);
       rows.clear();
       batchStart = std::chrono::steady_clock::now();

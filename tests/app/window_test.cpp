@@ -214,6 +214,11 @@ TEST_F(ControlEvents, VisitorBoxKeepsEveryCharacterWithLinesEndedByCrLf) {
   EXPECT_EQ(Controls().EditText(control::编辑框5), G("甲\u00A0乙\u3000丙\r\n\U0001F600\r\n末\r\n"));
   Controls().AppendEditText(control::编辑框5, "x");
   EXPECT_EQ(Controls().EditText(control::编辑框5), G("甲\u00A0乙\u3000丙\r\n\U0001F600\r\n末\r\nx"));
+  auto* box = Get<MultiLineEditBox>(control::编辑框5);
+  box->setFocus();
+  box->moveCursor(QTextCursor::Start);
+  QTest::keyClicks(box, "y");  // the user's edit replaces what the program last set
+  EXPECT_EQ(Controls().EditText(control::编辑框5), G("y甲\u00A0乙\u3000丙\r\n\U0001F600\r\n末\r\nx"));
 }
 
 TEST_F(ControlEvents, AWorkersOperationsWaitForTheWindowThreadAndAreDroppedOnceItIsGone) {
