@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QPixmap>
 #include <QTimer>
 
 #include <chrono>
@@ -42,6 +43,7 @@ class BenchWindow {
 
   WindowControls& Controls() { return application_->Controls(); }
   void Click(ControlName button) { application_->Window().ControlAs<QAbstractButton>(button)->click(); }
+  QPixmap Picture() { return application_->Window().grab(); }
   void Choose(ControlName list, int item) { application_->Window().ControlAs<QComboBox>(list)->setCurrentIndex(item); }
 
   static void WaitForWorkers() {

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -7,6 +8,7 @@
 
 int main(int argc, char** argv) {
   QApplication qtApplication(argc, argv);
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("visitor-tally")));
   ApplicationSettings settings;
   settings.runDirectory = std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
   settings.versionFile.url = VISITOR_TALLY_VERSION_URL;
