@@ -1,5 +1,6 @@
 #include <QRadioButton>
 
+#include "store/pumping_delay.h"
 #include "store/visitor_text.h"
 #include "temp_directory.h"
 #include "window_fixture.h"
@@ -204,6 +205,36 @@ TEST_F(SavedState, AShutdownBeforeTheTextWasLoadedLeavesTheFileAsItIs) {
   VisitorTextState notYetLoaded;
   SaveVisitorText(Controls(), runDirectory_, notYetLoaded);
   EXPECT_EQ(ReadBytes(VisitorFile()), "stored text");
+}
+
+}  // namespace
+
+namespace {
+
+using Delay = WindowTest;
+
+TEST_F(Delay, WaitsTheUnitsTimeWhileEventsGoOn) {
+  const struct {
+    std::optional<std::int32_t> duration;
+    std::optional<std::int64_t> unit;
+    std::chrono::milliseconds atLeast;
+  } cases[] = {
+      {60, std::nullopt, std::chrono::milliseconds(60)},
+      {60, 0, std::chrono::milliseconds(60)},
+      {5, 7, std::chrono::milliseconds(35)},  // 7 ms per unit
+      {0, 1, std::chrono::milliseconds(0)},
+      {std::nullopt, 1, std::chrono::milliseconds(0)},
+  };
+  for (const auto& c : cases) {
+    bool ranMeanwhile = false;
+    QMetaObject::invokeMethod(&Window(), [&] { ranMeanwhile = true; }, Qt::QueuedConnection);
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_TRUE(PumpingDelay(Controls(), c.duration, c.unit));
+    const auto waited = std::chrono::steady_clock::now() - started;
+    EXPECT_GE(waited, c.atLeast);
+    EXPECT_LT(waited, c.atLeast + std::chrono::seconds(5));
+    EXPECT_TRUE(ranMeanwhile);  // events are processed even by a wait that ends at once
+  }
 }
 
 }  // namespace
