@@ -6,6 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libpcre2-dev libcurl4-openssl-dev libssl-dev
   googletest libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   fonts-wqy-microhei xvfb x11-apps imagemagick openssl
 )
 

@@ -11,6 +11,9 @@ cmake --preset debug
 cmake --build --preset debug -j "$jobs"
 ctest --preset debug -j "$jobs"
 
+# A short run of every fuzz target (scripts/fuzz.sh 600 for a longer one).
+scripts/fuzz.sh 6
+
 cmake --preset sanitize
 cmake --build --preset sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset sanitize -j "$jobs"

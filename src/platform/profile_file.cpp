@@ -21,7 +21,11 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
+// Names compare without the blanks around them, on the caller's side too, so that a name
+// given with blanks reads back what was written under it.
 bool SameName(std::string_view a, std::string_view b) {
+  a = Trimmed(a);
+  b = Trimmed(b);
   return a.size() == b.size() && FoldLetterCase(a) == FoldLetterCase(b);
 }
 

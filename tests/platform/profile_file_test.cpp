@@ -131,6 +131,13 @@ TEST_F(ProfileFile, WritesFromManyThreadsAreEachComplete) {
   for (int t = 0; t < 8; ++t) EXPECT_EQ(ReadProfileText(File(), "s", "k" + std::to_string(t)), "49");
 }
 
+TEST_F(ProfileFile, NamesGivenWithBlanksReadBackWhatWasWritten) {
+  WriteBytes(File(), "\xff\xff\xff\x8a\x8a");  // found by fuzzing: no line break, no section
+  ASSERT_TRUE(WriteProfileText(File(), " x ", " y", "v"));
+  EXPECT_EQ(ReadProfileText(File(), " x ", " y"), "v");
+  EXPECT_EQ(ReadProfileText(File(), "x", "y"), "v");
+}
+
 TEST_F(ProfileFile, AFreshFileHoldsOnlyItsOneKey) {
   WriteBytes(File(), "[x]\r\ny=1\r\n");
   ASSERT_TRUE(WriteFreshProfileFile(File(), "s", "k", "line1\r\nline2"));
