@@ -2,6 +2,7 @@
 
 #include "store/pumping_delay.h"
 #include "store/visitor_text.h"
+#include "small_file_system.h"
 #include "temp_directory.h"
 #include "window_fixture.h"
 
@@ -235,6 +236,74 @@ TEST_F(Delay, WaitsTheUnitsTimeWhileEventsGoOn) {
     EXPECT_LT(waited, c.atLeast + std::chrono::seconds(5));
     EXPECT_TRUE(ranMeanwhile);  // events are processed even by a wait that ends at once
   }
+}
+
+}  // namespace
+
+namespace {
+
+struct OddSettings {
+  const char* name;
+  std::string content;
+  std::string note1;  // what 编辑框1 shows after the start
+};
+
+void PrintTo(const OddSettings& odd, std::ostream* out) { *out << odd.name; }
+
+class OddSettingsFile : public WindowTest, public ::testing::WithParamInterface<OddSettings> {
+ protected:
+  std::filesystem::path SettingsFile() const { return runDirectory_ / std::filesystem::path(u8"配置.ini"); }
+  void BeforeLoad() override { WriteBytes(SettingsFile(), GetParam().content); }
+};
+
+TEST_P(OddSettingsFile, LoadsWithoutLosingAByteOfIt) {
+  EXPECT_EQ(FromQString(Window().windowTitle()), G("加载完成"));
+  EXPECT_EQ(Controls().EditText(control::编辑框1), GetParam().note1);
+  const std::string after = ReadBytes(SettingsFile());
+  // Every byte of the file is still there: only the missing note keys were added at its end.
+  EXPECT_EQ(after.substr(0, GetParam().content.size()), GetParam().content);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Content, OddSettingsFile,
+    ::testing::Values(
+        OddSettings{"invalid_code_page_bytes", "\x80\xFF\xFE\x81\r\n[\xFF]\r\n\xFF=\xFE\r\n", ""},
+        OddSettings{"nul_bytes", std::string("[x]\r\na=\0b\r\n\0\0\r\n", 14), ""},
+        OddSettings{"utf8_byte_order_mark", "\xEF\xBB\xBF[x]\r\ny=1\r\n", ""},
+        OddSettings{"utf16_byte_order_mark", std::string("\xFF\xFE[\0x\0]\0\r\0\n\0", 14), ""},
+        OddSettings{"megabyte_line", "[x]\r\nlong=" + std::string(5 * 1024 * 1024, 'a') + "\r\n", ""},
+        OddSettings{"note_without_line_break", FromUtf8("[备注]\r\n备注1=末行"), FromUtf8("末行")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class ReadOnlyRunDirectory : public WindowTest {
+ protected:
+  void BeforeLoad() override {
+    small_ = std::make_unique<SmallFileSystem>(runDirectory_, 1024 * 1024);
+    if (!small_->Mounted()) return;
+    WriteBytes(runDirectory_ / std::filesystem::path(u8"配置.ini"), G("[备注]\r\n备注1=旧\r\n"));
+    WriteBytes(runDirectory_ / std::filesystem::path(u8"实时访客.ini"), G("[数据]\r\n数据1=旧文本\r\n"));
+    small_->MakeReadOnly();
+  }
+  void TearDown() override {
+    StopWorkers();
+    application_.reset();
+    small_.reset();  // unmounted before the run directory is removed
+    WindowTest::TearDown();
+  }
+  std::unique_ptr<SmallFileSystem> small_;
+};
+
+TEST_F(ReadOnlyRunDirectory, LoadsTheSettingsAndChangesNoFile) {
+  if (!small_->Mounted()) GTEST_SKIP() << "mounting a file system is not permitted here";
+  EXPECT_EQ(Controls().EditText(control::编辑框1), G("旧"));
+  EXPECT_EQ(Controls().EditText(control::编辑框5), "");  // it cannot be opened for writing
+  Type(control::编辑框2, "typed");
+  Click(control::单选框3);
+  Controls().SetEditText(control::编辑框5, "new");
+  Window().close();
+  EXPECT_TRUE(Window().IsGone());
+  EXPECT_EQ(ReadBytes(runDirectory_ / std::filesystem::path(u8"配置.ini")), G("[备注]\r\n备注1=旧\r\n"));
+  EXPECT_EQ(ReadBytes(runDirectory_ / std::filesystem::path(u8"实时访客.ini")), G("[数据]\r\n数据1=旧文本\r\n"));
 }
 
 }  // namespace
