@@ -137,8 +137,8 @@ void QtWindowControls::SubItemHitTest(ControlName list, HitTestRecord& record) {
   });
 }
 
-void QtWindowControls::RunAsOneOperation(const std::function<void()>& operations) {
-  OnWindowThread([&] {
+bool QtWindowControls::RunAsOneOperation(const std::function<void()>& operations) {
+  return thread_->Run([&] {
     auto* records = Rows(control::超级列表框1);
     auto* statistics = Rows(control::超级列表框2);
     records->BeginBulk();

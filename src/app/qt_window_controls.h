@@ -31,7 +31,7 @@ class QtWindowControls : public WindowControls {
   void SetItemData(ControlName list, int row, std::uint32_t data) override;
   void SortRows(ControlName list, std::intptr_t sortValue, const RowComparison& compare) override;
   void SubItemHitTest(ControlName list, HitTestRecord& record) override;
-  void RunAsOneOperation(const std::function<void()>& operations) override;
+  bool RunAsOneOperation(const std::function<void()>& operations) override;
   void ProcessPendingEvents() override;
 
  private:

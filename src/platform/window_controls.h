@@ -53,8 +53,9 @@ class WindowControls {
   virtual void SubItemHitTest(ControlName list, HitTestRecord& record) = 0;
 
   // Carries out several operations as one: from a worker, one wait for the window's thread
-  // instead of one per operation; the operations and their results are the same.
-  virtual void RunAsOneOperation(const std::function<void()>& operations) = 0;
+  // instead of one per operation; the operations and their results are the same. Yields
+  // false when they were not carried out because the window is gone.
+  virtual bool RunAsOneOperation(const std::function<void()>& operations) = 0;
 
   // Dispatches every window event already queued for the calling thread; a quit request
   // stays queued for the message loop.

@@ -55,7 +55,7 @@ void CountEntrySources(WindowControls& window, CountGeneration& generation) {
   constexpr auto kFrame = std::chrono::milliseconds(16);
   std::size_t next = 0;
   while (next < distinct.size()) {
-    window.RunAsOneOperation([&] {
+    const bool added = window.RunAsOneOperation([&] {
       const auto frameEnd = Clock::now() + kFrame;
       do {
         const int row = window.AppendRow(control::超级列表框2);
@@ -67,7 +67,7 @@ void CountEntrySources(WindowControls& window, CountGeneration& generation) {
                           Concat(Words().total, IntegerToText(window.RowCount(control::超级列表框1)),
                                  Words().counted, IntegerToText(static_cast<std::int64_t>(next)), Words().unit));
     });
-    if (next == distinct.size()) return;
+    if (!added || next == distinct.size()) return;  // the window is gone, or the count is done
     window.ProcessPendingEvents();
     if (generation.latest != self) return;  // a newer count has cleared the list and filled it
   }

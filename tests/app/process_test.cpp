@@ -14,10 +14,10 @@ namespace {
 
 class Program {
  public:
-  Program(const std::filesystem::path& runDirectory, bool pressFetch) {
+  Program(const std::filesystem::path& runDirectory, const std::string& action = "") {
     const std::string url = PassingVersionServer().Url(kVersionPath);
     std::vector<std::string> arguments = {PROGRAM_UNDER_TEST, runDirectory.string(), url, TlsServer::CaFile()};
-    if (pressFetch) arguments.push_back("fetch");
+    if (!action.empty()) arguments.push_back(action);
     std::vector<char*> argv;
     for (auto& argument : arguments) argv.push_back(argument.data());
     argv.push_back(nullptr);
@@ -68,7 +68,7 @@ TEST(ProgramProcess, KilledAtAnyMomentOfTheSaveItLeavesTheOldOrTheNewFile) {
   for (int run = 0; run < 8; ++run) {
     TemporaryDirectory directory;
     WriteBytes(VisitorFile(directory.path()), old);
-    Program program(directory.path(), false);
+    Program program(directory.path());
     ASSERT_TRUE(program.Started());
     ASSERT_TRUE(WaitForLoader(directory.path()));
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -81,22 +81,42 @@ TEST(ProgramProcess, KilledAtAnyMomentOfTheSaveItLeavesTheOldOrTheNewFile) {
   }
 }
 
-TEST(ProgramProcess, EndsPromptlyAndCleanlyWhileAFetchIsStillAddingRows) {
-  TemporaryDirectory directory;
-  WriteBytes(directory.path() / std::filesystem::path(u8"配置.ini"),
-             G("[备注]\r\n备注5=A\r\n[标题]\r\n标题1=B\r\n[配置]\r\n配置1=1\r\n"));
+// Ended by the system while a fetch adds rows, while a count appends its rows, or while the
+// save of a first termination request waits: every time the program ends at once, cleanly,
+// with the visitor text saved.
+class EndedDuringALongOperation : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(EndedDuringALongOperation, EndsPromptlyAndCleanlyWithTheTextSaved) {
+  const std::string operation = GetParam();
   Text visitors;
-  for (int i = 0; i < 300000; ++i) visitors += G("A src B\r\nloc\r\n访客1\r\n");
-  WriteBytes(VisitorFile(directory.path()), visitors);
-  Program program(directory.path(), true);
-  ASSERT_TRUE(program.Started());
-  ASSERT_TRUE(WaitUntil([&] { return std::filesystem::exists(directory.path() / "fetch-pressed"); },
-                        std::chrono::seconds(60)));
-  program.Signal(SIGTERM);
-  const auto status = program.WaitForExit(std::chrono::seconds(15));
-  ASSERT_TRUE(status.has_value()) << "the program did not end";
-  EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0);
-  EXPECT_EQ(ReadBytes(VisitorFile(directory.path())), Concat(G("[数据]\r\n数据1="), visitors, "\r\n"));
+  for (int i = 0; i < 200000; ++i) visitors += Concat("A src", IntegerToText(i % 60000), G(" B\r\nloc\r\n访客1\r\n"));
+  std::mt19937 random(17);
+  for (int run = 0; run < 3; ++run) {
+    TemporaryDirectory directory;
+    WriteBytes(directory.path() / std::filesystem::path(u8"配置.ini"),
+               G("[备注]\r\n备注5=A\r\n[标题]\r\n标题1=B\r\n[配置]\r\n配置1=1\r\n"));
+    WriteBytes(VisitorFile(directory.path()), visitors);
+    Program program(directory.path(), operation == "save" ? "" : operation);
+    ASSERT_TRUE(program.Started());
+    if (operation == "save") {
+      ASSERT_TRUE(WaitForLoader(directory.path()));
+      std::this_thread::sleep_for(std::chrono::seconds(2));
+      program.Signal(SIGTERM);
+    } else {
+      ASSERT_TRUE(WaitUntil([&] { return std::filesystem::exists(directory.path() / "pressed"); },
+                            std::chrono::seconds(60)));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(random() % 300));
+    program.Signal(SIGTERM);
+    const auto status = program.WaitForExit(std::chrono::seconds(20));
+    ASSERT_TRUE(status.has_value()) << operation << " run " << run << ": the program did not end";
+    EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << operation << " run " << run;
+    EXPECT_EQ(ReadBytes(VisitorFile(directory.path())), Concat(G("[数据]\r\n数据1="), visitors, "\r\n"))
+        << operation << " run " << run;
+  }
 }
+
+INSTANTIATE_TEST_SUITE_P(Operations, EndedDuringALongOperation, ::testing::Values("fetch", "count", "save"),
+                         [](const auto& info) { return std::string(info.param); });
 
 }  // namespace

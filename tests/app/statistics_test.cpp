@@ -96,6 +96,16 @@ TEST_F(Statistics, ACountStartedDuringAnotherSupersedesIt) {
   EXPECT_EQ(LabelText(), Concat(G("共计40000个　　　　　　统计20000"), G("个")));
 }
 
+TEST_F(Statistics, AWindowClosedDuringACountEndsTheCount) {
+  std::vector<Text> sources;
+  for (int i = 0; i < 60000; ++i) sources.push_back("s" + std::to_string(i));
+  SetSources(sources);
+  QMetaObject::invokeMethod(&Window(), &QWidget::close, Qt::QueuedConnection);  // runs inside the count
+  Click(control::按钮4);  // returns, instead of spinning on a window that is gone
+  EXPECT_TRUE(Window().IsGone());
+  EXPECT_LT(Get<ReportList>(control::超级列表框2)->Rows().RowCount(), 60000);
+}
+
 TEST_F(Statistics, SortsByCountNumericallyAndBySourceInTheLocalesOrder) {
   std::vector<Text> sources;
   for (int i = 0; i < 3; ++i) sources.push_back(G("上海"));
