@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the debug build's tests (GUI tests on the offscreen
-# platform included) and the sanitizer build's non-GUI tests.
+# platform included), a short run of every fuzz target, the ThreadSanitizer build's tests of
+# everything that runs on workers, and the address and undefined-behaviour sanitizer build's
+# non-GUI tests and soak with the leak checker.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,6 +15,10 @@ ctest --preset debug -j "$jobs"
 
 # A short run of every fuzz target (scripts/fuzz.sh 600 for a longer one).
 scripts/fuzz.sh 6
+
+cmake --preset tsan
+cmake --build --preset tsan -j "$jobs"
+ctest --preset tsan -j "$jobs"
 
 cmake --preset sanitize
 cmake --build --preset sanitize -j "$jobs"

@@ -2,12 +2,25 @@
 
 #include <QMetaObject>
 
+namespace {
+
+void Finish(WindowThread::Task& task, bool ran) {
+  {
+    std::lock_guard lock(task.mutex);
+    task.ran = ran;
+    task.finished = true;
+  }
+  task.finishedChanged.notify_all();
+}
+
+}  // namespace
+
 WindowThread::WindowThread(QObject* receiver)
-    : receiver_(receiver), windowThread_(std::this_thread::get_id()) {}
+    : dispatcher_(new WindowThreadDispatcher(queue_, receiver)), windowThread_(std::this_thread::get_id()) {}
 
 bool WindowThread::IsOpen() const {
-  std::lock_guard lock(mutex_);
-  return open_;
+  std::lock_guard lock(queue_->mutex);
+  return queue_->open;
 }
 
 bool WindowThread::Run(const std::function<void()>& operation) {
@@ -19,49 +32,37 @@ bool WindowThread::Run(const std::function<void()>& operation) {
   auto task = std::make_shared<Task>();
   task->operation = &operation;
   {
-    // Posted under the lock, so the receiver cannot be gone between the check and the post.
-    std::lock_guard lock(mutex_);
-    if (!open_) return false;
-    waiting_.insert(task);
-    std::weak_ptr<WindowThread> self = weak_from_this();
-    QMetaObject::invokeMethod(
-        receiver_,
-        [self, task] {
-          if (const auto thread = self.lock()) thread->Execute(task);
-        },
-        Qt::QueuedConnection);
+    // Posted under the lock, so the dispatcher cannot be gone between the check and the post.
+    std::lock_guard lock(queue_->mutex);
+    if (!queue_->open) return false;
+    queue_->waiting.push_back(task);
+    QMetaObject::invokeMethod(dispatcher_, "RunWaitingOperations", Qt::QueuedConnection);
   }
   std::unique_lock lock(task->mutex);
   task->finishedChanged.wait(lock, [&] { return task->finished; });
-  return task->operation != nullptr;
+  return task->ran;
 }
 
-void WindowThread::Execute(const std::shared_ptr<Task>& task) {
-  {
-    std::lock_guard lock(mutex_);
-    if (waiting_.erase(task) == 0) return;  // dropped by Close
+void WindowThreadDispatcher::RunWaitingOperations() {
+  for (;;) {
+    std::shared_ptr<WindowThread::Task> task;
+    {
+      std::lock_guard lock(queue_->mutex);
+      if (!queue_->open || queue_->waiting.empty()) return;
+      task = std::move(queue_->waiting.front());
+      queue_->waiting.pop_front();
+    }
+    (*task->operation)();
+    Finish(*task, true);
   }
-  (*task->operation)();
-  Finish(*task);
-}
-
-void WindowThread::Finish(Task& task) {
-  {
-    std::lock_guard lock(task.mutex);
-    task.finished = true;
-  }
-  task.finishedChanged.notify_all();
 }
 
 void WindowThread::Close() {
-  std::unordered_set<std::shared_ptr<Task>> dropped;
+  std::deque<std::shared_ptr<Task>> dropped;
   {
-    std::lock_guard lock(mutex_);
-    open_ = false;
-    dropped.swap(waiting_);
+    std::lock_guard lock(queue_->mutex);
+    queue_->open = false;
+    dropped.swap(queue_->waiting);
   }
-  for (const auto& task : dropped) {
-    task->operation = nullptr;
-    Finish(*task);
-  }
+  for (const auto& task : dropped) Finish(*task, false);
 }

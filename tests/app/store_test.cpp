@@ -242,6 +242,8 @@ TEST_F(Delay, WaitsTheUnitsTimeWhileEventsGoOn) {
 
 namespace {
 
+using namespace std::string_literals;
+
 struct OddSettings {
   const char* name;
   std::string content;
@@ -268,9 +270,9 @@ INSTANTIATE_TEST_SUITE_P(
     Content, OddSettingsFile,
     ::testing::Values(
         OddSettings{"invalid_code_page_bytes", "\x80\xFF\xFE\x81\r\n[\xFF]\r\n\xFF=\xFE\r\n", ""},
-        OddSettings{"nul_bytes", std::string("[x]\r\na=\0b\r\n\0\0\r\n", 14), ""},
+        OddSettings{"nul_bytes", "[x]\r\na=\0b\r\n\0\0\r\n"s, ""},
         OddSettings{"utf8_byte_order_mark", "\xEF\xBB\xBF[x]\r\ny=1\r\n", ""},
-        OddSettings{"utf16_byte_order_mark", std::string("\xFF\xFE[\0x\0]\0\r\0\n\0", 14), ""},
+        OddSettings{"utf16_byte_order_mark", "\xFF\xFE[\0x\0]\0\r\0\n\0"s, ""},
         OddSettings{"megabyte_line", "[x]\r\nlong=" + std::string(5 * 1024 * 1024, 'a') + "\r\n", ""},
         OddSettings{"note_without_line_break", FromUtf8("[备注]\r\n备注1=末行"), FromUtf8("末行")}),
     [](const auto& info) { return std::string(info.param.name); });
