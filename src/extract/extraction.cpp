@@ -71,8 +71,7 @@ void AutomaticFetchWorker(const FetchServices& services, FetchQueue::Ticket tick
 template <class Worker>
 void StartFetch(const FetchServices& services, Worker worker) {
   const FetchQueue::Ticket ticket = services.queue->Enqueue();
-  if (!StartWorker([services, ticket, worker] { worker(services, ticket); }))
-    services.queue->Finish(ticket);
+  if (!StartWorker([services, ticket, worker] { worker(services, ticket); })) services.queue->Abandon(ticket);
 }
 
 }  // namespace

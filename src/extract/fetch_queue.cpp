@@ -15,6 +15,20 @@ void FetchQueue::Finish(Ticket ticket) {
     std::lock_guard lock(mutex_);
     if (serving_ != ticket) return;
     serving_ = ticket + 1;
+    SkipAbandoned();
   }
   turnChanged_.notify_all();
+}
+
+void FetchQueue::Abandon(Ticket ticket) {
+  {
+    std::lock_guard lock(mutex_);
+    abandoned_.insert(ticket);
+    SkipAbandoned();
+  }
+  turnChanged_.notify_all();
+}
+
+void FetchQueue::SkipAbandoned() {
+  while (abandoned_.erase(serving_) > 0) ++serving_;
 }

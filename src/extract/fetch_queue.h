@@ -3,6 +3,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <set>
 
 // Fetches run one after another in the order their buttons were pressed: the handler takes
 // a ticket on the window's thread, the worker waits for its turn and ends it when done.
@@ -13,6 +14,8 @@ class FetchQueue {
   Ticket Enqueue();
   void WaitForTurn(Ticket ticket);
   void Finish(Ticket ticket);
+  // A ticket whose worker never started: its turn is skipped whenever it comes.
+  void Abandon(Ticket ticket);
 
   // Holds a ticket's turn for the lifetime of a worker's routine.
   class Turn {
@@ -30,6 +33,9 @@ class FetchQueue {
  private:
   std::mutex mutex_;
   std::condition_variable turnChanged_;
+  void SkipAbandoned();
+
   Ticket next_ = 0;
   Ticket serving_ = 0;
+  std::set<Ticket> abandoned_;
 };

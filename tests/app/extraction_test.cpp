@@ -11,6 +11,14 @@ class Extraction : public WindowTest {
     Controls().SetEditText(control::宝贝标题, G(itemTitle));
   }
 
+  // The record pasted into the visitor box the given number of times.
+  Text PasteRecords(const char* record, int times) {
+    Text text;
+    for (int i = 0; i < times; ++i) text += G(record);
+    Controls().SetEditText(control::编辑框5, text);
+    return text;
+  }
+
   std::vector<Row> Rows() {
     std::vector<Row> rows;
     for (int r = 0; r < Controls().RowCount(control::超级列表框1); ++r)
@@ -76,9 +84,7 @@ TEST_F(Extraction, StatusLabelCountsTheRowsAndStaysWhenNothingIsFound) {
 
 TEST_F(Extraction, AutomaticFetchAppendsRowsAndTextAndTakesTheVisitorNumber) {
   SetTitles("A", "B");
-  Text ten;
-  for (int i = 0; i < 10; ++i) ten += G("A s B\r\n访客x\r\n");
-  Controls().SetEditText(control::编辑框5, ten);
+  const Text ten = PasteRecords("A s B\r\n访客x\r\n", 10);
   Fetch(control::按钮1);
   ASSERT_EQ(Rows().size(), 10u);
 
@@ -105,9 +111,7 @@ TEST_F(Extraction, AutomaticFetchAppendsRowsAndTextAndTakesTheVisitorNumber) {
 
 TEST_F(Extraction, FetchesPressedInQuickSuccessionRunOneAfterAnother) {
   SetTitles("A", "B");
-  Text many;
-  for (int i = 0; i < 30000; ++i) many += G("A src B\r\nloc\r\n访客1\r\n");
-  Controls().SetEditText(control::编辑框5, many);
+  PasteRecords("A src B\r\nloc\r\n访客1\r\n", 30000);
   SetClipboard(G("A clip B\r\n访客2\r\n"));
   // Each press while the earlier fetch is still adding rows.
   Click(control::按钮1);
@@ -125,9 +129,7 @@ TEST_F(Extraction, FetchesPressedInQuickSuccessionRunOneAfterAnother) {
 
 TEST_F(Extraction, ClosingTheWindowDuringAFetchEndsItWithoutTouchingTheWindow) {
   SetTitles("A", "B");
-  Text many;
-  for (int i = 0; i < 200000; ++i) many += G("A src B\r\n访客1\r\n");
-  Controls().SetEditText(control::编辑框5, many);
+  PasteRecords("A src B\r\n访客1\r\n", 200000);
   Click(control::按钮1);
   Window().close();
   StopWorkers();
