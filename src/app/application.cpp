@@ -1,7 +1,6 @@
 #include "app/application.h"
 
 #include <QPushButton>
-
 #include <QRadioButton>
 
 #include "app/controls.h"

@@ -26,8 +26,9 @@ const Literals& Words() {
 constexpr auto kBatchTime = std::chrono::milliseconds(20);
 constexpr std::size_t kBatchRows = 4096;  // what the window's thread adds in a few milliseconds
 
-void AddRows(WindowControls& window, const std::vector<std::array<Text, 3>>& rows) {
-  window.RunAsOneOperation([&] {
+// False once the window is gone.
+bool AddRows(WindowControls& window, const std::vector<std::array<Text, 3>>& rows) {
+  return window.RunAsOneOperation([&] {
     for (const auto& cells : rows) {
       const int row = window.AppendRow(control::超级列表框1);
       window.SetCellText(control::超级列表框1, row, 0,
@@ -94,7 +95,7 @@ void FillRecordList(WindowControls& window, const RegexObject& regex) {
                     regex.SubmatchText(match, 3)});
     if (match == count || rows.size() >= kBatchRows ||
         std::chrono::steady_clock::now() - batchStart >= kBatchTime) {
-      AddRows(window, rows);
+      if (!AddRows(window, rows)) return;
       rows.clear();
       batchStart = std::chrono::steady_clock::now();
     }

@@ -33,7 +33,6 @@ std::int32_t Difference(std::int32_t a, std::int32_t b) {
   return static_cast<std::int32_t>(std::trunc(difference));
 }
 
-
 }  // namespace
 
 void CountEntrySources(WindowControls& window, CountGeneration& generation) {
