@@ -122,7 +122,10 @@ bool WriteProfileText(const std::filesystem::path& file, std::string_view sectio
   if (IsReadOnlyFile(file)) return false;
   const auto content = ReadWholeFile(file);
   if (!content) {
-    if (std::filesystem::exists(file)) return false;  // a directory or an unreadable file
+    // A directory or an unreadable file in its place (or one that cannot even be looked at)
+    // is left alone; the non-throwing form, since a handler must not end the program.
+    std::error_code unknown;
+    if (std::filesystem::exists(file, unknown) || unknown) return false;
     return WriteFileAtomically(file, Concat("[", section, "]\r\n", key, "=", value, "\r\n"));
   }
   const std::vector<Line> lines = SplitLines(*content);
